@@ -22,7 +22,7 @@ TEST(ImageTest, NewPictureHasItsSizeAndFill) {
 
 TEST(ImageTest, ReadsOutsideYieldMinusOne) {
     const Image picture(4, 3, kWhite);
-    for (const auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {-100000, 5}}) {
+    for (const auto& [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {-100000, 5}}) {
         EXPECT_EQ(picture.pixel(x, y), kOutside) << x << "," << y;
     }
     EXPECT_EQ(Image().pixel(0, 0), kOutside);
@@ -71,7 +71,7 @@ TEST(ImageTest, SoleOwnerWritesInPlace) {
 }
 
 TEST(ImageTest, EmptyPictures) {
-    for (const auto [w, h] : {std::pair{0, 0}, {0, 5}, {5, 0}}) {
+    for (const auto& [w, h] : {std::pair{0, 0}, {0, 5}, {5, 0}}) {
         const Image picture(w, h);
         EXPECT_TRUE(picture.empty());
         EXPECT_EQ(picture.pixel(0, 0), kOutside);
