@@ -1,6 +1,7 @@
 // Backward-mapped rotation: each result pixel computes its source position and samples it.
 #include "Unit2/Resampling.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <numbers>
@@ -42,71 +43,77 @@ SourceGrid MakeSourceGrid(int width, double angle, double X0, double Y0) {
     return grid;
 }
 
+// Result pixels are visited in tiles: a turned row of the result runs across thousands of
+// source rows, a tile reads only a small patch of them. The order of the visits does not
+// change any pixel.
+constexpr int kTileRows = 32;
+constexpr int kTileColumns = 128;
+
+template <typename SamplePixel>
+void ResampleRows(const SourceGrid& grid, int width, PackedColour* target, int first, int last,
+                  const SamplePixel& sample) {
+    const double* columnX = grid.columnX.data();
+    const double* columnY = grid.columnY.data();
+    for (int y0 = first; y0 < last; y0 += kTileRows) {
+        const int y1 = std::min(y0 + kTileRows, last);
+        for (int x0 = 0; x0 < width; x0 += kTileColumns) {
+            const int x1 = std::min(x0 + kTileColumns, width);
+            for (int y = y0; y < y1; ++y) {
+                const double rowX = grid.rowX(y);
+                const double rowY = grid.rowY(y);
+                PackedColour* out = target + static_cast<std::ptrdiff_t>(y) * width;
+                for (int x = x0; x < x1; ++x) {
+                    out[x] = sample(columnX[x] + rowX, rowY - columnY[x]);
+                }
+            }
+        }
+    }
+}
+
 // floor(xs + 0.5) lies in [0, W) exactly when xs + 0.5 does (W is whole), and then the
 // truncation is the floor. A position that is not a number fails both tests.
 void SampleNearestRows(const Image& picture, const SourceGrid& grid, PackedColour* target,
                        int first, int last) {
     const int width = picture.width();
-    const int height = picture.height();
     const double widthLimit = width;
-    const double heightLimit = height;
+    const double heightLimit = picture.height();
     const PackedColour* source = picture.pixels().data();
     const PackedColour fill = source[0];
-    const double* columnX = grid.columnX.data();
-    const double* columnY = grid.columnY.data();
-    for (int y = first; y < last; ++y) {
-        const double rowX = grid.rowX(y);
-        const double rowY = grid.rowY(y);
-        PackedColour* out = target + static_cast<std::ptrdiff_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            const double u = (columnX[x] + rowX) + 0.5;
-            const double v = (rowY - columnY[x]) + 0.5;
-            if (u >= 0.0 && u < widthLimit && v >= 0.0 && v < heightLimit) {
-                out[x] = source[static_cast<std::ptrdiff_t>(static_cast<int>(v)) * width +
-                                static_cast<int>(u)];
-            } else {
-                out[x] = fill;
-            }
+    ResampleRows(grid, width, target, first, last, [=](double xs, double ys) {
+        const double u = xs + 0.5;
+        const double v = ys + 0.5;
+        if (u >= 0.0 && u < widthLimit && v >= 0.0 && v < heightLimit) {
+            return source[static_cast<std::ptrdiff_t>(static_cast<int>(v)) * width +
+                          static_cast<int>(u)];
         }
-    }
+        return fill;
+    });
 }
 
 // floor(xs) < W - 1 exactly when xs < W - 1, so the last column and row are never sampled.
 void SampleBilinearRows(const Image& picture, const SourceGrid& grid, PackedColour* target,
                         int first, int last) {
     const int width = picture.width();
-    const int height = picture.height();
     const double uLimit = width - 1;
-    const double vLimit = height - 1;
+    const double vLimit = picture.height() - 1;
     const PackedColour* source = picture.pixels().data();
     const PackedColour fill = source[0];
-    const double* columnX = grid.columnX.data();
-    const double* columnY = grid.columnY.data();
-    for (int y = first; y < last; ++y) {
-        const double rowX = grid.rowX(y);
-        const double rowY = grid.rowY(y);
-        PackedColour* out = target + static_cast<std::ptrdiff_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            const double xs = columnX[x] + rowX;
-            const double ys = rowY - columnY[x];
-            if (!(xs >= 0.0 && xs < uLimit && ys >= 0.0 && ys < vLimit)) {
-                out[x] = fill;
-                continue;
-            }
-            const int u = static_cast<int>(xs);
-            const int v = static_cast<int>(ys);
-            const PackedColour* near = source + static_cast<std::ptrdiff_t>(v) * width + u;
-            const PackedColour p00 = near[0];
-            const PackedColour p10 = near[1];
-            const PackedColour p01 = near[width];
-            const PackedColour p11 = near[width + 1];
-            if (p00 == p10 && p10 == p01 && p01 == p11) {
-                out[x] = p00;
-            } else {
-                out[x] = GreyPixel(InterpolateGrey(u, u + 1, v, v + 1, p00, p10, p01, p11, xs, ys));
-            }
+    ResampleRows(grid, width, target, first, last, [=](double xs, double ys) {
+        if (!(xs >= 0.0 && xs < uLimit && ys >= 0.0 && ys < vLimit)) {
+            return fill;
         }
-    }
+        const int u = static_cast<int>(xs);
+        const int v = static_cast<int>(ys);
+        const PackedColour* near = source + static_cast<std::ptrdiff_t>(v) * width + u;
+        const PackedColour p00 = near[0];
+        const PackedColour p10 = near[1];
+        const PackedColour p01 = near[width];
+        const PackedColour p11 = near[width + 1];
+        if (p00 == p10 && p10 == p01 && p01 == p11) {
+            return p00;
+        }
+        return GreyPixel(InterpolateGrey(u, u + 1, v, v + 1, p00, p10, p01, p11, xs, ys));
+    });
 }
 
 }  // namespace
