@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Unit2/ParallelRows.h"
+#include "Unit2/ResamplingSpans.h"
 
 namespace varno {
 namespace {
@@ -49,74 +50,75 @@ SourceGrid MakeSourceGrid(int width, double angle, double X0, double Y0) {
 constexpr int kTileRows = 32;
 constexpr int kTileColumns = 128;
 
-template <typename SamplePixel>
-void ResampleRows(const SourceGrid& grid, int width, PackedColour* target, int first, int last,
-                  const SamplePixel& sample) {
-    const double* columnX = grid.columnX.data();
-    const double* columnY = grid.columnY.data();
+using SpanSampler = void (*)(const resampling::SourcePicture&, const resampling::Span&);
+
+void ResampleRows(const resampling::SourcePicture& source, const SourceGrid& grid,
+                  PackedColour* target, int first, int last, SpanSampler sampleSpan) {
+    const int width = source.width;
     for (int y0 = first; y0 < last; y0 += kTileRows) {
         const int y1 = std::min(y0 + kTileRows, last);
         for (int x0 = 0; x0 < width; x0 += kTileColumns) {
             const int x1 = std::min(x0 + kTileColumns, width);
             for (int y = y0; y < y1; ++y) {
-                const double rowX = grid.rowX(y);
-                const double rowY = grid.rowY(y);
-                PackedColour* out = target + static_cast<std::ptrdiff_t>(y) * width;
-                for (int x = x0; x < x1; ++x) {
-                    out[x] = sample(columnX[x] + rowX, rowY - columnY[x]);
-                }
+                sampleSpan(source, {grid.columnX.data() + x0, grid.columnY.data() + x0,
+                                    grid.rowX(y), grid.rowY(y),
+                                    target + static_cast<std::ptrdiff_t>(y) * width + x0, x1 - x0});
             }
         }
     }
 }
 
+}  // namespace
+
+namespace resampling {
+
 // floor(xs + 0.5) lies in [0, W) exactly when xs + 0.5 does (W is whole), and then the
 // truncation is the floor. A position that is not a number fails both tests.
-void SampleNearestRows(const Image& picture, const SourceGrid& grid, PackedColour* target,
-                       int first, int last) {
-    const int width = picture.width();
-    const double widthLimit = width;
-    const double heightLimit = picture.height();
-    const PackedColour* source = picture.pixels().data();
-    const PackedColour fill = source[0];
-    ResampleRows(grid, width, target, first, last, [=](double xs, double ys) {
-        const double u = xs + 0.5;
-        const double v = ys + 0.5;
+void NearestSpan(const SourcePicture& source, const Span& span) {
+    const double widthLimit = source.width;
+    const double heightLimit = source.height;
+    for (int k = 0; k < span.count; ++k) {
+        const double u = (span.columnX[k] + span.rowX) + 0.5;
+        const double v = (span.rowY - span.columnY[k]) + 0.5;
         if (u >= 0.0 && u < widthLimit && v >= 0.0 && v < heightLimit) {
-            return source[static_cast<std::ptrdiff_t>(static_cast<int>(v)) * width +
-                          static_cast<int>(u)];
+            span.out[k] =
+                source.pixels[static_cast<std::ptrdiff_t>(static_cast<int>(v)) * source.width +
+                              static_cast<int>(u)];
+        } else {
+            span.out[k] = source.fill;
         }
-        return fill;
-    });
+    }
 }
 
 // floor(xs) < W - 1 exactly when xs < W - 1, so the last column and row are never sampled.
-void SampleBilinearRows(const Image& picture, const SourceGrid& grid, PackedColour* target,
-                        int first, int last) {
-    const int width = picture.width();
+void BilinearSpan(const SourcePicture& source, const Span& span) {
+    const int width = source.width;
     const double uLimit = width - 1;
-    const double vLimit = picture.height() - 1;
-    const PackedColour* source = picture.pixels().data();
-    const PackedColour fill = source[0];
-    ResampleRows(grid, width, target, first, last, [=](double xs, double ys) {
+    const double vLimit = source.height - 1;
+    for (int k = 0; k < span.count; ++k) {
+        const double xs = span.columnX[k] + span.rowX;
+        const double ys = span.rowY - span.columnY[k];
         if (!(xs >= 0.0 && xs < uLimit && ys >= 0.0 && ys < vLimit)) {
-            return fill;
+            span.out[k] = source.fill;
+            continue;
         }
         const int u = static_cast<int>(xs);
         const int v = static_cast<int>(ys);
-        const PackedColour* near = source + static_cast<std::ptrdiff_t>(v) * width + u;
+        const PackedColour* near = source.pixels + static_cast<std::ptrdiff_t>(v) * width + u;
         const PackedColour p00 = near[0];
         const PackedColour p10 = near[1];
         const PackedColour p01 = near[width];
         const PackedColour p11 = near[width + 1];
         if (p00 == p10 && p10 == p01 && p01 == p11) {
-            return p00;
+            span.out[k] = p00;
+        } else {
+            span.out[k] =
+                GreyPixel(InterpolateGrey(u, u + 1, v, v + 1, p00, p10, p01, p11, xs, ys));
         }
-        return GreyPixel(InterpolateGrey(u, u + 1, v, v + 1, p00, p10, p01, p11, xs, ys));
-    });
+    }
 }
 
-}  // namespace
+}  // namespace resampling
 
 int InterpolateGrey(int x1, int x2, int y1, int y2, PackedColour c11, PackedColour c21,
                     PackedColour c12, PackedColour c22, double xs, double ys) {
@@ -139,13 +141,18 @@ Image ResampleRotation(const Image& picture, double angle, double X0, double Y0,
         return result;
     }
     const SourceGrid grid = MakeSourceGrid(picture.width(), angle, X0, Y0);
+    const resampling::SourcePicture source{picture.pixels().data(), picture.width(),
+                                           picture.height(), picture.pixel(0, 0)};
+    const bool avx2 = resampling::CanUseAvx2(source);
+    SpanSampler sampleSpan = nullptr;
+    if (sampler == Sampler::NearestNeighbour) {
+        sampleSpan = avx2 ? resampling::NearestSpanAvx2 : resampling::NearestSpan;
+    } else {
+        sampleSpan = avx2 ? resampling::BilinearSpanAvx2 : resampling::BilinearSpan;
+    }
     PackedColour* target = result.mutablePixels().data();
     ForEachRowBand(picture.height(), picture.pixelCount(), [&](int first, int last) {
-        if (sampler == Sampler::NearestNeighbour) {
-            SampleNearestRows(picture, grid, target, first, last);
-        } else {
-            SampleBilinearRows(picture, grid, target, first, last);
-        }
+        ResampleRows(source, grid, target, first, last, sampleSpan);
     });
     return result;
 }

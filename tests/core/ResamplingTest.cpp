@@ -5,10 +5,12 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 #include "NumberedPicture.h"
 #include "SyntheticSun.h"
 #include "Unit2/Resampling.h"
+#include "Unit2/ResamplingSpans.h"
 
 namespace varno {
 namespace {
@@ -109,6 +111,49 @@ TEST(ResamplingTest, FastRowsMatchTheFormulasPixelByPixel) {
             ExpectSamePictures(ResampleEachPixel(sun, c.angle, c.X0, c.Y0, sampler),
                                ResampleRotation(sun, c.angle, c.X0, c.Y0, sampler), what.c_str());
         }
+    }
+}
+
+TEST(ResamplingTest, VectorSpansGiveThePlainSpansPixels) {
+    // Row by row, the AVX2 spans against the plain ones on the same source positions,
+    // including positions beside the edges, across them and not a number.
+    testing::SunOptions options;
+    options.width = 301;
+    options.height = 203;
+    options.centreX = 150.2;
+    options.centreY = 101.7;
+    options.radius = 90.0;
+    options.noise = 30.0;
+    options.blue = 0.6;
+    const Image sun = testing::DrawSyntheticSun(options);
+    const resampling::SourcePicture source{sun.pixels().data(), sun.width(), sun.height(),
+                                           sun.pixel(0, 0)};
+    if (!resampling::CanUseAvx2(source)) {
+        GTEST_SKIP() << "this processor has no AVX2; the plain spans do all the work";
+    }
+    std::vector<double> columnX;
+    std::vector<double> columnY;
+    for (int k = 0; k < 403; ++k) {
+        columnX.push_back(-3.0 + k * 0.7731);
+        columnY.push_back(-2.5 + (k % 37) * 0.1 - k * 0.4);
+    }
+    columnX[17] = std::numeric_limits<double>::quiet_NaN();
+    columnY[40] = std::numeric_limits<double>::infinity();
+    columnX[41] = 299.0;  // the last column but one: bilinear may still sample it
+    columnX[42] = 300.0;  // the last column
+    const auto spanOf = [&](std::vector<PackedColour>& out, double rowX, double rowY) {
+        return resampling::Span{columnX.data(), columnY.data(), rowX,
+                                rowY,           out.data(),     static_cast<int>(out.size())};
+    };
+    for (double row = -4.0; row < 220.0; row += 3.37) {
+        std::vector<PackedColour> plain(403);
+        std::vector<PackedColour> vector(403);
+        resampling::NearestSpan(source, spanOf(plain, 0.25, row));
+        resampling::NearestSpanAvx2(source, spanOf(vector, 0.25, row));
+        EXPECT_EQ(plain, vector) << "nearest neighbour, row " << row;
+        resampling::BilinearSpan(source, spanOf(plain, 0.25, row));
+        resampling::BilinearSpanAvx2(source, spanOf(vector, 0.25, row));
+        EXPECT_EQ(plain, vector) << "bilinear, row " << row;
     }
 }
 

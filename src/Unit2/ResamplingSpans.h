@@ -1,0 +1,36 @@
+// The inner loops of ResampleRotation: one span of result pixels on one row at a time, in a
+// plain version and one for processors with AVX2. Both give the same pixels.
+#pragma once
+
+#include "Unit2/PackedColour.h"
+
+namespace varno::resampling {
+
+struct SourcePicture {
+    const PackedColour* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    PackedColour fill = 0;  // the picture's pixel (0, 0)
+};
+
+// count result pixels out[0 .. count - 1] whose source positions are
+// xs = columnX[k] + rowX and ys = rowY - columnY[k].
+struct Span {
+    const double* columnX = nullptr;
+    const double* columnY = nullptr;
+    double rowX = 0.0;
+    double rowY = 0.0;
+    PackedColour* out = nullptr;
+    int count = 0;
+};
+
+void NearestSpan(const SourcePicture& source, const Span& span);
+void BilinearSpan(const SourcePicture& source, const Span& span);
+
+// Whether the AVX2 spans may run here: the processor has AVX2 and every pixel index of the
+// picture fits the 32-bit lanes of its gathers.
+bool CanUseAvx2(const SourcePicture& source);
+void NearestSpanAvx2(const SourcePicture& source, const Span& span);
+void BilinearSpanAvx2(const SourcePicture& source, const Span& span);
+
+}  // namespace varno::resampling
