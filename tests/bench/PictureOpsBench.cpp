@@ -42,12 +42,14 @@ const varno::Image& Sun() {
     return sun;
 }
 
-QString SavePath(const char* name) { return QDir::temp().filePath(QString("varno-bench-") + name); }
+QString SavePath(const char* name) {
+    return QDir::temp().filePath(QString("varno-bench-") + name);
+}
 
 void BM_ResampleRotation(benchmark::State& state) {
     const auto sampler = static_cast<varno::Sampler>(state.range(0));
     const varno::Image& sun = Sun();
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         varno::Image turned = varno::ResampleRotation(sun, kAngle, kX0, kY0, sampler);
         benchmark::DoNotOptimize(turned.pixels().data());
     }
@@ -62,7 +64,7 @@ BENCHMARK(BM_ResampleRotation)
 
 void BM_Rotation90(benchmark::State& state) {
     const varno::Image& sun = Sun();
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         varno::Image turned = varno::Rotation90(sun, true);
         benchmark::DoNotOptimize(turned.pixels().data());
     }
@@ -72,7 +74,7 @@ BENCHMARK(BM_Rotation90)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SaveBmp(benchmark::State& state) {
     const varno::Image& sun = Sun();
     const QString path = SavePath("ours.bmp");
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         varno::SaveBmp(sun, path);
     }
     QFile::remove(path);
@@ -105,8 +107,8 @@ void BM_CvWarpAffine(benchmark::State& state) {
     const int interpolation = state.range(0) == 0 ? cv::INTER_NEAREST : cv::INTER_LINEAR;
     const cv::Mat& sun = SunMat();
     const cv::Mat map = InverseRotation();
-    for (auto _ : state) {
-        cv::Mat turned;  // a fresh picture every time, as ResampleRotation makes
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
+        cv::Mat turned;     // a fresh picture every time, as ResampleRotation makes
         cv::warpAffine(sun, turned, map, sun.size(), interpolation | cv::WARP_INVERSE_MAP,
                        cv::BORDER_CONSTANT, cv::Scalar(0, 0, 0, 0));
         benchmark::DoNotOptimize(turned.data);
@@ -122,7 +124,7 @@ BENCHMARK(BM_CvWarpAffine)
 
 void BM_CvRotate(benchmark::State& state) {
     const cv::Mat& sun = SunMat();
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         cv::Mat turned;
         cv::rotate(sun, turned, cv::ROTATE_90_CLOCKWISE);
         benchmark::DoNotOptimize(turned.data);
@@ -136,12 +138,17 @@ void BM_CvImwriteBmp(benchmark::State& state) {
         cv::cvtColor(SunMat(), picture, cv::COLOR_BGRA2BGR);
     }
     const std::string path = SavePath("opencv.bmp").toStdString();
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         cv::imwrite(path, picture);
     }
     QFile::remove(QString::fromStdString(path));
 }
-BENCHMARK(BM_CvImwriteBmp)->ArgName("channels")->Arg(4)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CvImwriteBmp)
+    ->ArgName("channels")
+    ->Arg(4)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 #endif
 

@@ -145,7 +145,8 @@ TEST(ResamplingTest, VectorSpansGiveThePlainSpansPixels) {
         return resampling::Span{columnX.data(), columnY.data(), rowX,
                                 rowY,           out.data(),     static_cast<int>(out.size())};
     };
-    for (double row = -4.0; row < 220.0; row += 3.37) {
+    for (int step = 0; step < 67; ++step) {
+        const double row = -4.0 + step * 3.37;
         std::vector<PackedColour> plain(403);
         std::vector<PackedColour> vector(403);
         resampling::NearestSpan(source, spanOf(plain, 0.25, row));

@@ -100,12 +100,11 @@ TEST(TurnsTest, FlipAndMirrorTwiceGiveBackThePicture) {
 
 TEST(TurnsTest, TurnsLeaveTheirSourceUntouched) {
     const Image original = NumberedPicture(9, 4);
-    const Image copy = original;
-    const Image flipped = Flip(copy);
-    const Image turned = Rotation90(copy, true);
-    EXPECT_EQ(copy, NumberedPicture(9, 4));
-    EXPECT_FALSE(flipped.sharesPixelsWith(copy));
-    EXPECT_FALSE(turned.sharesPixelsWith(copy));
+    for (const Image& turned : {Flip(original), Mirror(original), Rotation180(original),
+                                Rotation90(original, true), Rotation90(original, false)}) {
+        EXPECT_FALSE(turned.sharesPixelsWith(original));
+    }
+    EXPECT_EQ(original, NumberedPicture(9, 4));
 }
 
 TEST(TurnsTest, EmptyPicturesTurnIntoEmptyPictures) {

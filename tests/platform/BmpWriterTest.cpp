@@ -60,7 +60,7 @@ class BmpWriterTest : public ::testing::Test {
     }
     // A file that a failed save must leave as it is.
     QString formerFile(const QString& dir) const {
-        const QString name = QDir(dir).filePath("former.bmp");
+        QString name = QDir(dir).filePath("former.bmp");
         QFile file(name);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("the former contents");
