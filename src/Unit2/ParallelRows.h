@@ -10,9 +10,10 @@ namespace varno {
 // pictures, where starting a thread costs more than it saves, else one per core.
 int RowBandWorkers(std::size_t pixels);
 
-// Calls work(first, last) for contiguous bands of rows that together cover [0, rows), each
-// band on its own thread, and returns when all are done. The bands must not write to the
-// same memory. A thread that cannot be started leaves its band to the calling thread.
+// Calls work(first, last) for contiguous bands of rows that together cover [0, rows), the
+// bands shared among RowBandWorkers threads (the calling one included), and returns when all
+// are done. Bands must not write to the same memory, and work must not throw. Threads that
+// cannot be started leave their share to the others.
 void ForEachRowBand(int rows, std::size_t pixels, const std::function<void(int, int)>& work);
 
 }  // namespace varno
