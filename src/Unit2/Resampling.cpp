@@ -68,6 +68,18 @@ void ResampleRows(const resampling::SourcePicture& source, const SourceGrid& gri
     }
 }
 
+// The widest vector spans the processor has; all give the same pixels.
+SpanSampler ChooseSpanSampler(const resampling::SourcePicture& source, Sampler sampler) {
+    const bool nearest = sampler == Sampler::NearestNeighbour;
+    if (resampling::CanUseAvx512(source)) {
+        return nearest ? resampling::NearestSpanAvx512 : resampling::BilinearSpanAvx512;
+    }
+    if (resampling::CanUseAvx2(source)) {
+        return nearest ? resampling::NearestSpanAvx2 : resampling::BilinearSpanAvx2;
+    }
+    return nearest ? resampling::NearestSpan : resampling::BilinearSpan;
+}
+
 }  // namespace
 
 namespace resampling {
@@ -143,13 +155,7 @@ Image ResampleRotation(const Image& picture, double angle, double X0, double Y0,
     const SourceGrid grid = MakeSourceGrid(picture.width(), angle, X0, Y0);
     const resampling::SourcePicture source{picture.pixels().data(), picture.width(),
                                            picture.height(), picture.pixel(0, 0)};
-    const bool avx2 = resampling::CanUseAvx2(source);
-    SpanSampler sampleSpan = nullptr;
-    if (sampler == Sampler::NearestNeighbour) {
-        sampleSpan = avx2 ? resampling::NearestSpanAvx2 : resampling::NearestSpan;
-    } else {
-        sampleSpan = avx2 ? resampling::BilinearSpanAvx2 : resampling::BilinearSpan;
-    }
+    const SpanSampler sampleSpan = ChooseSpanSampler(source, sampler);
     PackedColour* target = result.mutablePixels().data();
     ForEachRowBand(picture.height(), picture.pixelCount(), [&](int first, int last) {
         ResampleRows(source, grid, target, first, last, sampleSpan);

@@ -1,5 +1,5 @@
 // The inner loops of ResampleRotation: one span of result pixels on one row at a time, in a
-// plain version and one for processors with AVX2. Both give the same pixels.
+// plain version and versions for processors with AVX2 and AVX-512. All give the same pixels.
 #pragma once
 
 #include "Unit2/PackedColour.h"
@@ -32,5 +32,10 @@ void BilinearSpan(const SourcePicture& source, const Span& span);
 bool CanUseAvx2(const SourcePicture& source);
 void NearestSpanAvx2(const SourcePicture& source, const Span& span);
 void BilinearSpanAvx2(const SourcePicture& source, const Span& span);
+
+// Whether the AVX-512 spans may run here: AVX-512 F and VL, and what CanUseAvx2 asks.
+bool CanUseAvx512(const SourcePicture& source);
+void NearestSpanAvx512(const SourcePicture& source, const Span& span);
+void BilinearSpanAvx512(const SourcePicture& source, const Span& span);
 
 }  // namespace varno::resampling

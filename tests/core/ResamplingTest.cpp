@@ -115,7 +115,7 @@ TEST(ResamplingTest, FastRowsMatchTheFormulasPixelByPixel) {
 }
 
 TEST(ResamplingTest, VectorSpansGiveThePlainSpansPixels) {
-    // Row by row, the AVX2 spans against the plain ones on the same source positions,
+    // Row by row, the AVX2 and AVX-512 spans against the plain ones on the same source positions,
     // including positions beside the edges, across them and not a number.
     testing::SunOptions options;
     options.width = 301;
@@ -151,10 +151,18 @@ TEST(ResamplingTest, VectorSpansGiveThePlainSpansPixels) {
         std::vector<PackedColour> vector(403);
         resampling::NearestSpan(source, spanOf(plain, 0.25, row));
         resampling::NearestSpanAvx2(source, spanOf(vector, 0.25, row));
-        EXPECT_EQ(plain, vector) << "nearest neighbour, row " << row;
+        EXPECT_EQ(plain, vector) << "nearest neighbour, AVX2, row " << row;
         resampling::BilinearSpan(source, spanOf(plain, 0.25, row));
         resampling::BilinearSpanAvx2(source, spanOf(vector, 0.25, row));
-        EXPECT_EQ(plain, vector) << "bilinear, row " << row;
+        EXPECT_EQ(plain, vector) << "bilinear, AVX2, row " << row;
+        if (resampling::CanUseAvx512(source)) {
+            resampling::NearestSpan(source, spanOf(plain, 0.25, row));
+            resampling::NearestSpanAvx512(source, spanOf(vector, 0.25, row));
+            EXPECT_EQ(plain, vector) << "nearest neighbour, AVX-512, row " << row;
+            resampling::BilinearSpan(source, spanOf(plain, 0.25, row));
+            resampling::BilinearSpanAvx512(source, spanOf(vector, 0.25, row));
+            EXPECT_EQ(plain, vector) << "bilinear, AVX-512, row " << row;
+        }
     }
 }
 
