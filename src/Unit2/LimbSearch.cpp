@@ -60,20 +60,25 @@ RayLine::RayLine(int degrees, int width, int height) : centreX_(width / 2), cent
     if (!straight_) {
         k_ = static_cast<double>(static_cast<long double>(cy - startY_) / (cx - startX_));
         b_ = static_cast<double>(cy - static_cast<long double>(k_) * cx);
+        inverseK_ = 1.0 / k_;
     }
 }
 
-// floor(estimate + 0.5) when a double estimate of the value lies clearly between two steps,
-// else floor of the value evaluated exactly with a 64-bit mantissa. The double estimate is
-// off by less than 1e-6 for every coordinate an int can hold, so the result is the same.
+// floor(estimate + 0.5) when a double estimate of the value lies clearly between two whole
+// numbers, else floor of the value evaluated exactly with a 64-bit mantissa. The estimate is
+// off by less than 1e-6 for every coordinate an int can hold, so the result is always the
+// exact one; the estimate only spares most positions a long double division.
 template <class Exact>
 int RoundHalfUpAsExtended(double estimate, Exact exact) {
     constexpr double kMargin = 1e-5;
     const double shifted = estimate + 0.5;
-    const double step = std::floor(shifted);
-    const double fraction = shifted - step;
-    if (fraction > kMargin && fraction < 1.0 - kMargin) {
-        return static_cast<int>(step);
+    if (shifted > -2e9 && shifted < 2e9) {
+        auto whole = static_cast<long long>(shifted);  // toward zero, then down
+        whole -= shifted < static_cast<double>(whole) ? 1 : 0;
+        const double fraction = shifted - static_cast<double>(whole);
+        if (fraction > kMargin && fraction < 1.0 - kMargin) {
+            return static_cast<int>(whole);
+        }
     }
     return static_cast<int>(std::floor(exact() + 0.5L));
 }
@@ -85,7 +90,7 @@ PixelPosition RayLine::InwardPosition(int i) const {
     }
     if (alongRows_) {
         const int x = RoundHalfUpAsExtended(
-            (along - b_) / k_, [&] { return (along - static_cast<long double>(b_)) / k_; });
+            (along - b_) * inverseK_, [&] { return (along - static_cast<long double>(b_)) / k_; });
         return {x, along};
     }
     const int y = RoundHalfUpAsExtended(k_ * along + b_,

@@ -65,6 +65,7 @@ class RayLine {
     bool straight_;
     double k_ = 0.0;
     double b_ = 0.0;
+    double inverseK_ = 0.0;  // for the double estimate of a row walk's column
 };
 
 // A picture seen through a mapping of its pixels, as the analysis reads it.
@@ -75,14 +76,26 @@ concept PixelSource = requires(const Picture& p, int x, int y) {
     { p.pixel(x, y) } -> std::convertible_to<PackedColour>;
 };
 
-template <PixelSource Picture>
-Background DecideBackground(const Picture& picture) {
-    return picture.pixel(2, 2) >= kBrightSkyValue ? Background::Bright : Background::Dark;
+// How the analysis sees the value of a pixel inside the picture: as it is, or as the grey
+// conversion would leave it. Reads outside the picture stay -1 either way.
+struct AsStored {
+    constexpr PackedColour operator()(PackedColour value) const { return value; }
+};
+
+template <class Tone, class Picture>
+PackedColour ReadTone(const Picture& picture, Tone tone, int x, int y) {
+    const PackedColour value = picture.pixel(x, y);
+    return value == kOutside ? kOutside : tone(value);
+}
+
+template <PixelSource Picture, class Tone = AsStored>
+Background DecideBackground(const Picture& picture, Tone tone = {}) {
+    return ReadTone(picture, tone, 2, 2) >= kBrightSkyValue ? Background::Bright : Background::Dark;
 }
 
 // A fifth of the mean value of the central tenth of the picture in each direction.
-template <PixelSource Picture>
-PackedColour DarkThreshold(const Picture& picture) {
+template <PixelSource Picture, class Tone = AsStored>
+PackedColour DarkThreshold(const Picture& picture, Tone tone = {}) {
     const int w = picture.width();
     const int h = picture.height();
     const auto fraction = [](long double f, int size) { return static_cast<int>(f * size); };
@@ -93,7 +106,7 @@ PackedColour DarkThreshold(const Picture& picture) {
     std::int64_t sum = 0;
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
-            sum += picture.pixel(x, y);
+            sum += tone(picture.pixel(x, y));  // the window lies inside the picture
         }
     }
     const std::int64_t count =
@@ -111,8 +124,10 @@ PackedColour DarkThreshold(const Picture& picture) {
 inline constexpr int kWalkChunk = 32;
 
 // Calls visit(position, value) for the positions of one walk in order until it returns false.
-template <PixelSource Picture, class Visit>
-void WalkRay(const Picture& picture, const RayLine& ray, bool inward, Visit&& visit) {
+// The raw values of a chunk are loaded before any is looked at, so that no tone arithmetic
+// stands between the loads.
+template <PixelSource Picture, class Tone, class Visit>
+void WalkRay(const Picture& picture, Tone tone, const RayLine& ray, bool inward, Visit&& visit) {
     const int count = ray.PositionCount();
     std::array<PixelPosition, kWalkChunk> chunk;
     for (int begin = 0; begin < count; begin += kWalkChunk) {
@@ -126,9 +141,15 @@ void WalkRay(const Picture& picture, const RayLine& ray, bool inward, Visit&& vi
                                  chunk[static_cast<std::size_t>(j)].y);
             }
         }
+        std::array<PackedColour, kWalkChunk> values;
         for (int j = 0; j < size; ++j) {
             const PixelPosition at = chunk[static_cast<std::size_t>(j)];
-            if (!visit(at, picture.pixel(at.x, at.y))) {
+            values[static_cast<std::size_t>(j)] = picture.pixel(at.x, at.y);
+        }
+        for (int j = 0; j < size; ++j) {
+            const PackedColour value = values[static_cast<std::size_t>(j)];
+            if (!visit(chunk[static_cast<std::size_t>(j)],
+                       value == kOutside ? kOutside : tone(value))) {
                 return;
             }
         }
@@ -137,15 +158,15 @@ void WalkRay(const Picture& picture, const RayLine& ray, bool inward, Visit&& vi
 
 // Bright sky: the last strict fall of the values, once the minimum lies clearly (5 %) below
 // the start point's value and the next position does not fall further.
-template <PixelSource Picture>
-EdgeEntry WalkBrightSky(const Picture& picture, const RayLine& ray, bool inward) {
+template <PixelSource Picture, class Tone = AsStored>
+EdgeEntry WalkBrightSky(const Picture& picture, const RayLine& ray, bool inward, Tone tone = {}) {
     EdgeEntry entry;
     const PixelPosition start = ray.Start();
     // The start point is the reference of both passes, also of the outward one.
-    const PackedColour reference = picture.pixel(start.x, start.y);
+    const PackedColour reference = ReadTone(picture, tone, start.x, start.y);
     const long double clearFall = reference / 1.05L;
     PackedColour minimum = reference;
-    WalkRay(picture, ray, inward, [&](PixelPosition at, PackedColour value) {
+    WalkRay(picture, tone, ray, inward, [&](PixelPosition at, PackedColour value) {
         if (value < minimum) {
             entry.x = at.x;
             entry.y = at.y;
@@ -164,11 +185,11 @@ EdgeEntry WalkBrightSky(const Picture& picture, const RayLine& ray, bool inward)
 
 // Dark sky: inward, the first position brighter than the threshold; outward, the first
 // position darker than it. Outside the picture reads -1, darker than any threshold.
-template <PixelSource Picture>
+template <PixelSource Picture, class Tone = AsStored>
 EdgeEntry WalkDarkSky(const Picture& picture, const RayLine& ray, bool inward,
-                      PackedColour threshold) {
+                      PackedColour threshold, Tone tone = {}) {
     EdgeEntry entry;
-    WalkRay(picture, ray, inward, [&](PixelPosition at, PackedColour value) {
+    WalkRay(picture, tone, ray, inward, [&](PixelPosition at, PackedColour value) {
         if (inward ? value > threshold : value < threshold) {
             entry = {at.x, at.y, EdgeState::EdgeFound};
             return false;
@@ -190,9 +211,9 @@ inline bool PassesAgree(const EdgeEntry& in, const EdgeEntry& out) {
 void CombinePasses(LimbSearchTables& tables);
 
 // Walks both passes of the rays in [firstRay, endRay).
-template <PixelSource Picture>
-void WalkRays(const Picture& picture, Background background, PackedColour threshold, int firstRay,
-              int endRay, LimbSearchTables& tables) {
+template <PixelSource Picture, class Tone>
+void WalkRays(const Picture& picture, Tone tone, Background background, PackedColour threshold,
+              int firstRay, int endRay, LimbSearchTables& tables) {
     for (int degrees = firstRay; degrees < endRay; ++degrees) {
         if (degrees % 90 == 0) {
             continue;  // the four axis rays are never walked
@@ -200,11 +221,11 @@ void WalkRays(const Picture& picture, Background background, PackedColour thresh
         const RayLine ray(degrees, picture.width(), picture.height());
         const auto index = static_cast<std::size_t>(degrees);
         if (background == Background::Bright) {
-            tables.Inward[index] = WalkBrightSky(picture, ray, true);
-            tables.Outward[index] = WalkBrightSky(picture, ray, false);
+            tables.Inward[index] = WalkBrightSky(picture, ray, true, tone);
+            tables.Outward[index] = WalkBrightSky(picture, ray, false, tone);
         } else {
-            tables.Inward[index] = WalkDarkSky(picture, ray, true, threshold);
-            tables.Outward[index] = WalkDarkSky(picture, ray, false, threshold);
+            tables.Inward[index] = WalkDarkSky(picture, ray, true, threshold, tone);
+            tables.Outward[index] = WalkDarkSky(picture, ray, false, threshold, tone);
         }
     }
 }
@@ -213,20 +234,20 @@ void WalkRays(const Picture& picture, Background background, PackedColour thresh
 // its own, so the tables come out the same.
 inline constexpr long long kSplitRaysFromPixels = 1LL << 20;
 
-template <PixelSource Picture>
-LimbSearchTables SearchLimb(const Picture& picture) {
+template <PixelSource Picture, class Tone = AsStored>
+LimbSearchTables SearchLimb(const Picture& picture, Tone tone = {}) {
     LimbSearchTables tables{};
-    const Background background = DecideBackground(picture);
+    const Background background = DecideBackground(picture, tone);
     const PackedColour threshold =
-        background == Background::Dark ? DarkThreshold(picture) : kBlackWindowThreshold;
+        background == Background::Dark ? DarkThreshold(picture, tone) : kBlackWindowThreshold;
     const long long pixels = static_cast<long long>(picture.width()) * picture.height();
     if (pixels >= kSplitRaysFromPixels) {
         // The two halves write disjoint entries of the tables.
         std::jthread upper(
-            [&] { WalkRays(picture, background, threshold, 180, kRayCount, tables); });
-        WalkRays(picture, background, threshold, 0, 180, tables);
+            [&] { WalkRays(picture, tone, background, threshold, 180, kRayCount, tables); });
+        WalkRays(picture, tone, background, threshold, 0, 180, tables);
     } else {
-        WalkRays(picture, background, threshold, 0, kRayCount, tables);
+        WalkRays(picture, tone, background, threshold, 0, kRayCount, tables);
     }
     CombinePasses(tables);
     return tables;
