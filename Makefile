@@ -2,9 +2,15 @@
 # Both install the Debian packages they need first, when any is missing.
 
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test run install clean
+# Any sanitizer report fails the test run.
+export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS := suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+
+.PHONY: all deps build build-sanitize test test-release test-sanitize clean
 
 all: build
 
@@ -15,8 +21,20 @@ build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-test: build
+build-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCHMARKS=OFF
+	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+
+test-release: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+test-sanitize: build-sanitize
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
+
+# Every test, once in the release build and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: test-release test-sanitize
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
