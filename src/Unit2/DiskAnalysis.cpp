@@ -16,9 +16,11 @@ struct AsGrey {
 
 template <class Tone>
 bool Analyse(const Image& picture, Tone tone, EdgeTable& table, DiskFit& fit) {
-    // The radius starts at half the width.
-    fit = {static_cast<double>(picture.width() / 2), static_cast<double>(picture.height() / 2),
-           static_cast<double>(picture.width() / 2)};
+    // Whole-pixel halves of the size, truncated; the radius starts at half the width.
+    const int halfWidth = picture.width() / 2;
+    const int halfHeight = picture.height() / 2;
+    fit = {static_cast<double>(halfWidth), static_cast<double>(halfHeight),
+           static_cast<double>(halfWidth)};
     LimbSearchTables tables = SearchLimb(picture, tone);
     const bool found = FitWithRejection(tables, fit);
     table = tables.Edges;
