@@ -3,6 +3,9 @@
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_TARGETS := settings_text directory_text numeric_text
+FUZZ_SECONDS ?= 5
 JOBS ?= $(shell nproc)
 
 # Any sanitizer report fails the test run.
@@ -10,7 +13,7 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build build-sanitize test test-release test-sanitize clean
+.PHONY: all deps build build-sanitize build-fuzz test test-release test-sanitize test-fuzz clean
 
 all: build
 
@@ -26,15 +29,24 @@ build-sanitize: deps
 	    -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 
+build-fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVARNO_BUILD_FUZZERS=ON -DVARNO_BUILD_GUI=OFF -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+
 test-release: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
 test-sanitize: build-sanitize
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
 
+# A short run of every fuzz target from its seeds; the long runs are made by hand.
+test-fuzz: build-fuzz
+	for target in $(FUZZ_TARGETS); do fuzz/run $$target $(FUZZ_SECONDS) || exit 1; done
+
 # Every test, once in the release build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
-test: test-release test-sanitize
+# UndefinedBehaviorSanitizer, then the fuzz targets briefly.
+test: test-release test-sanitize test-fuzz
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
