@@ -3,6 +3,8 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# The program keeps its settings files in the directory it is started from.
+RUN_DIR ?= $(BUILD_DIR)/run
 
 .PHONY: all deps build test run install clean
 
@@ -17,6 +19,15 @@ build: deps
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+run: build
+	tools/install-deps --run
+	mkdir -p $(RUN_DIR)
+	cp -n $(BUILD_DIR)/share/varno-creator/samples/SampleSun.bmp $(RUN_DIR)/
+	cd $(RUN_DIR) && $(abspath $(BUILD_DIR))/bin/VarnoCreator
+
+install: build
+	cmake --install $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

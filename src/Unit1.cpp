@@ -22,7 +22,6 @@
 #include "platform/LocaleNumbers.h"
 #include "platform/SettingsFiles.h"
 #include "platform/Windows1252.h"
-#include "platform/Windows1252Validator.h"
 #include "ui_Unit1.h"
 
 namespace {
@@ -69,7 +68,7 @@ TForm1::TForm1(varno::Dialogs& dialogs, QString helpPage, QWidget* parent)
     SaveDialog1.DefaultExtension = QStringLiteral(".bmp");
     // The settings file holds the corner texts in Windows-1252: nothing else may be typed.
     for (QLineEdit* edit : {ui->Edit4, ui->Edit5, ui->Edit10, ui->Edit13}) {
-        edit->setValidator(new varno::Windows1252Validator(edit));
+        edit->setValidator(&cornerTextValidator_);
     }
     ui->Edit16->installEventFilter(this);
     ConnectHandlers();

@@ -12,6 +12,7 @@
 #include "Unit2/RotationPresets.h"
 #include "Unit2/Settings.h"
 #include "platform/Dialogs.h"
+#include "platform/Windows1252Validator.h"
 
 namespace Ui {
 class TForm1;
@@ -127,4 +128,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<Ui::TForm1> ui;
     varno::Dialogs& dialogs_;
     QString helpPage_;
+    // Shared by the four corner-text edits, which only watch it: a line edit keeps a guarded
+    // pointer to its validator, so the order of destruction does not matter.
+    varno::Windows1252Validator cornerTextValidator_;
 };

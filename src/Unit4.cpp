@@ -21,7 +21,7 @@ void TAboutForm::showEvent(QShowEvent* event) {
 
 void TAboutForm::FormActivate() {
     ui->AboutLabel3->setText(
-        QStringLiteral("Copyright \u00A9 2026 The Varno Image Creator developers"));
+        QStringLiteral("Copyright \u00A9 2026\nThe Varno Image Creator developers"));
     ui->AboutLabel5->setText(
         QStringLiteral("For further information please see https://varno.example.org."));
 }

@@ -1,7 +1,6 @@
 // The error box and where it catches failures.
 #include "platform/ErrorBox.h"
 
-#include <QFont>
 #include <string>
 
 #include "Unit2/ErrorMessage.h"
@@ -26,8 +25,6 @@ ErrorBoxApplication::ErrorBoxApplication(int& argc, char** argv, Dialogs& dialog
     : QApplication(argc, argv), dialogs_(&dialogs) {
     setApplicationName(QString::fromUtf8(kApplicationTitle.data(),
                                          static_cast<qsizetype>(kApplicationTitle.size())));
-    // The windows are laid out for MS Sans Serif; Liberation Sans has nearly its widths.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
 bool ErrorBoxApplication::notify(QObject* receiver, QEvent* event) {
