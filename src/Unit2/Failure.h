@@ -9,7 +9,7 @@ namespace varno {
 // or written, an edit text that is no number). The message has no final full stop: the
 // error box appends it.
 class Failure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -61,8 +61,8 @@ bool operator==(const Image& a, const Image& b) noexcept {
     if (a.width_ != b.width_ || a.height_ != b.height_) {
         return false;
     }
-    return a.pixels_ == b.pixels_ || std::equal(a.pixels().begin(), a.pixels().end(),
-                                                b.pixels().begin());
+    return a.pixels_ == b.pixels_ ||
+           std::equal(a.pixels().begin(), a.pixels().end(), b.pixels().begin());
 }
 
 }  // namespace varno

@@ -14,15 +14,23 @@ inline constexpr PackedColour kWhite = 0xFFFFFF;
 inline constexpr PackedColour kRed = 0x0000FF;
 inline constexpr PackedColour kBlue = 0xFF0000;
 
-constexpr int RedOf(PackedColour c) { return c & 0xFF; }
-constexpr int GreenOf(PackedColour c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(PackedColour c) { return (c >> 16) & 0xFF; }
+constexpr int RedOf(PackedColour c) {
+    return c & 0xFF;
+}
+constexpr int GreenOf(PackedColour c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int BlueOf(PackedColour c) {
+    return (c >> 16) & 0xFF;
+}
 
 constexpr PackedColour PackColour(int red, int green, int blue) {
     return red | (green << 8) | (blue << 16);
 }
 
 // A grey of level v has the same value in all three bytes: v x 65793.
-constexpr PackedColour GreyPixel(int level) { return level * 0x010101; }
+constexpr PackedColour GreyPixel(int level) {
+    return level * 0x010101;
+}
 
 }  // namespace varno

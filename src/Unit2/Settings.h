@@ -33,10 +33,8 @@ struct Settings {
     bool SkipWelcome = false;
     std::int32_t XSize = 500;
     std::int32_t YSize = 500;
-    CornerTexts Corners{{{"1st January 2002", 10, 15},
-                         {"08h 00m UT", 400, 15},
-                         {"", 70, 460},
-                         {"KVT", 430, 460}}};
+    CornerTexts Corners{
+        {{"1st January 2002", 10, 15}, {"08h 00m UT", 400, 15}, {"", 70, 460}, {"KVT", 430, 460}}};
     std::string TextColourWord = "Black";
     bool BorderOn = true;
     std::int32_t BorderWidth = 1;
@@ -54,7 +52,9 @@ struct Settings {
 };
 
 // The start-up defaults: what a program without a settings file begins with.
-inline Settings DefaultSettings() { return Settings{}; }
+inline Settings DefaultSettings() {
+    return Settings{};
+}
 
 // The last open and save directories, each through its last separator.
 struct Directories {

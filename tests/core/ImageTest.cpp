@@ -1,9 +1,9 @@
 // The picture type: reads outside, writes outside, and copies that share until written.
-#include "Unit2/Image.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+
+#include "Unit2/Image.h"
 
 namespace varno {
 namespace {

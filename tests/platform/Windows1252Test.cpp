@@ -1,7 +1,7 @@
 // The settings files' code page between bytes and Qt text.
-#include "platform/Windows1252.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/Windows1252.h"
 
 namespace varno {
 namespace {
@@ -21,8 +21,12 @@ TEST(Windows1252Test, TypographicBytesAndSigns) {
         unsigned char byte;
         char16_t character;
     };
-    for (const Case c : {Case{0x80, 0x20AC}, {0x96, 0x2013}, {0x9F, 0x0178}, {0xB0, 0x00B0},
-                         {0xB1, 0x00B1}, {0xE9, 0x00E9}}) {
+    for (const Case c : {Case{0x80, 0x20AC},
+                         {0x96, 0x2013},
+                         {0x9F, 0x0178},
+                         {0xB0, 0x00B0},
+                         {0xB1, 0x00B1},
+                         {0xE9, 0x00E9}}) {
         const QString text = FromWindows1252(std::string(1, static_cast<char>(c.byte)));
         ASSERT_EQ(text.size(), 1);
         EXPECT_EQ(text[0].unicode(), c.character) << int(c.byte);

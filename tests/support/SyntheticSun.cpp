@@ -26,7 +26,9 @@ double DiskBrightness(const SunOptions& o, double dx, double dy) {
     return level;
 }
 
-int ToByte(double v) { return static_cast<int>(std::clamp(std::lround(v), 0L, 255L)); }
+int ToByte(double v) {
+    return static_cast<int>(std::clamp(std::lround(v), 0L, 255L));
+}
 
 }  // namespace
 

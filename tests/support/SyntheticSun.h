@@ -21,8 +21,8 @@ struct SunOptions {
     double centreX = 399.5;  // the true disk centre, pixels counted from 0
     double centreY = 299.5;
     double radius = 200.0;
-    double diskLevel = 230.0;  // grey level at the disk centre
-    double skyLevel = 8.0;     // grey level of the sky; 255 gives a bright sky
+    double diskLevel = 230.0;    // grey level at the disk centre
+    double skyLevel = 8.0;       // grey level of the sky; 255 gives a bright sky
     double limbDarkening = 0.6;  // 0: flat disk
     double noise = 0.0;          // amplitude of uniform noise in grey levels
     std::uint32_t seed = 1;
