@@ -7,13 +7,15 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_TARGETS := settings_text directory_text numeric_text
 FUZZ_SECONDS ?= 5
 JOBS ?= $(shell nproc)
+# The program keeps its settings files in the directory it is started from.
+RUN_DIR ?= $(BUILD_DIR)/run
 
 # Any sanitizer report fails the test run.
 export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build build-sanitize build-fuzz test test-release test-sanitize test-fuzz clean
+.PHONY: all deps build build-sanitize build-fuzz test test-release test-sanitize test-fuzz run install clean
 
 all: build
 
@@ -37,6 +39,14 @@ build-fuzz: deps
 test-release: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+run: build
+	tools/install-deps --run
+	mkdir -p $(RUN_DIR)
+	cp -n $(BUILD_DIR)/share/varno-creator/samples/SampleSun.bmp $(RUN_DIR)/
+	cd $(RUN_DIR) && $(abspath $(BUILD_DIR))/bin/VarnoCreator
+
+install: build
+	cmake --install $(BUILD_DIR)
 test-sanitize: build-sanitize
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
 
