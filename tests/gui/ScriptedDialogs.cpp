@@ -25,8 +25,11 @@ std::optional<QString> ScriptedDialogs::AskOpenFileName(QWidget*,
         ADD_FAILURE() << "unexpected open dialog \"" << request.Title.toStdString() << '"';
         return std::nullopt;
     }
-    auto answer = std::move(openAnswers_.front());
+    const QString answer = openAnswers_.front();
     openAnswers_.pop_front();
+    if (answer.isNull()) {
+        return std::nullopt;
+    }
     return answer;
 }
 
@@ -37,8 +40,11 @@ std::optional<QString> ScriptedDialogs::AskSaveFileName(QWidget*,
         ADD_FAILURE() << "unexpected save dialog \"" << request.Title.toStdString() << '"';
         return std::nullopt;
     }
-    auto answer = std::move(saveAnswers_.front());
+    const QString answer = saveAnswers_.front();
     saveAnswers_.pop_front();
+    if (answer.isNull()) {
+        return std::nullopt;
+    }
     return answer;
 }
 

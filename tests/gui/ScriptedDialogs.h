@@ -26,8 +26,12 @@ class ScriptedDialogs final : public Dialogs {
     ~ScriptedDialogs() override;
 
     void ExpectModal(ModalScript script) { modalScripts_.push_back(std::move(script)); }
-    void ExpectOpen(std::optional<QString> answer) { openAnswers_.push_back(std::move(answer)); }
-    void ExpectSave(std::optional<QString> answer) { saveAnswers_.push_back(std::move(answer)); }
+    void ExpectOpen(const std::optional<QString>& answer) {
+        openAnswers_.push_back(answer.value_or(QString()));
+    }
+    void ExpectSave(const std::optional<QString>& answer) {
+        saveAnswers_.push_back(answer.value_or(QString()));
+    }
     // Stop messages are expected by counting them afterwards; this many at most.
     void AllowMessages(std::size_t count) { allowedMessages_ = count; }
 
@@ -47,8 +51,9 @@ class ScriptedDialogs final : public Dialogs {
 
   private:
     std::deque<ModalScript> modalScripts_;
-    std::deque<std::optional<QString>> openAnswers_;
-    std::deque<std::optional<QString>> saveAnswers_;
+    // A null text stands for a cancelled dialog.
+    std::deque<QString> openAnswers_;
+    std::deque<QString> saveAnswers_;
     std::size_t allowedMessages_ = 0;
 };
 
